@@ -1,0 +1,18 @@
+#include "app/application_title.h"
+
+#include <QFileInfo>
+
+namespace monit12 {
+
+QString applicationTitleFor(const QString &executablePath)
+{
+    QString name = QFileInfo(executablePath).fileName();
+    const qsizetype dot = name.indexOf(QLatin1Char('.'));
+    if (dot >= 0)
+        name.truncate(dot);
+    if (name.isEmpty())
+        return name;
+    return name.left(1) + name.mid(1).toLower();
+}
+
+} // namespace monit12

@@ -1,0 +1,3 @@
+# The statement form: filling the value labels and joining the pages into one document.
+target_sources(monit12_statement PRIVATE
+    statement_filling.cpp)

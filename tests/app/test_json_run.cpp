@@ -1,0 +1,171 @@
+// Runs the built program with --json on small data files, as a user would from a shell.
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+QByteArray amountField(long long cents)
+{
+    return QByteArray::number(cents).rightJustified(14, ' ');
+}
+
+// A data file with the given cents per figure ("E1".."E19", "S1".."S19", "OB"); the rest zero.
+QByteArray dataFile(const std::map<QString, long long> &cents, const QByteArray &name = "COMUNE DI PROVA",
+                    const QByteArray &year = "2012", const QByteArray &from = "01/01/2012",
+                    const QByteArray &to = "31/12/2012")
+{
+    auto value = [&](const QString &key) {
+        const auto it = cents.find(key);
+        return it == cents.end() ? 0 : it->second;
+    };
+    QByteArray header = "HEADER   " + amountField(value("E1")) + " " + name.leftJustified(100, ' ', true) + " "
+        + year.leftJustified(4, ' ', true) + "   " + amountField(value("OB")) + " " + from.leftJustified(10, ' ', true)
+        + " " + to.leftJustified(10, ' ', true);
+    QByteArray file = header + "\r\n";
+    for (int k = 2; k <= 19; ++k)
+        file += "ENTRATA " + QByteArray::number(k % 10) + amountField(value(QStringLiteral("E%1").arg(k))) + "\r\n";
+    for (int k = 1; k <= 19; ++k)
+        file += "SPESA   " + QByteArray::number(k % 10) + amountField(value(QStringLiteral("S%1").arg(k))) + "\r\n";
+    return file;
+}
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run runJson(const QByteArray &contents, const QString &locale, const QStringList &extra = {})
+{
+    QTemporaryDir dir;
+    if (!contents.isNull()) {
+        QFile f(dir.filePath("KESTRAVO.TXT"));
+        f.open(QIODevice::WriteOnly);
+        f.write(contents);
+    }
+    QProcess p;
+    p.setWorkingDirectory(dir.path());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("LC_NUMERIC");
+    env.remove("LANG");
+    env.insert("LC_ALL", locale);
+    p.setProcessEnvironment(env);
+    p.start(MONIT12_BINARY, QStringList{"--json"} + extra);
+    p.waitForFinished(30000);
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+QJsonObject labelsOf(const Run &run)
+{
+    return QJsonDocument::fromJson(run.out).object().value("labels").toObject();
+}
+
+} // namespace
+
+TEST(JsonRun, SampleFileUnderItalianAndCSettings)
+{
+    QFile sample(QStringLiteral(MONIT12_SOURCE_DIR "/examples/KESTRAVO.TXT"));
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    const QByteArray contents = sample.readAll();
+
+    const Run it = runJson(contents, "it_IT.UTF-8");
+    ASSERT_EQ(it.exitCode, 0) << it.err.toStdString();
+    const QJsonObject labels = labelsOf(it);
+    EXPECT_EQ(labels.value("QRComunedi").toString(), QStringLiteral("COMUNE DI CANTÙ"));
+    EXPECT_EQ(labels.value("QRLabel83").toString(), QStringLiteral("COMUNE DI CANTÙ"));
+    EXPECT_EQ(labels.value("QRLabel185").toString(),
+              QStringLiteral("OBIETTIVO PROGRAMMATICO ANNUALE SALDO FINANZIARIO 2012"));
+    EXPECT_EQ(labels.value("QRDalAl").toString(), QStringLiteral("Periodo selezionato: dal 01/01/2012 al 31/12/2012"));
+    EXPECT_EQ(labels.value("E1").toString(), QStringLiteral("22.187.345,12"));
+    EXPECT_EQ(labels.value("EntrateFinaliNette").toString(), QStringLiteral("35.449.153,62"));
+    EXPECT_EQ(labels.value("S3Spesefin").toString(), QStringLiteral("33.493.158,09"));
+    EXPECT_EQ(labels.value("S10Dif").toString(), QStringLiteral("968.341,53"));
+    EXPECT_EQ(labels.value("QRPATTO").toString(), QStringLiteral("Patto rispettato"));
+    EXPECT_EQ(labels.size(), 2 + 3 + 1 + 1 + 17 + 3 + 17 + 6 + 1); // every value label, none else
+    const QJsonObject root = QJsonDocument::fromJson(it.out).object();
+    EXPECT_TRUE(root.value("respected").toBool());
+    EXPECT_DOUBLE_EQ(root.value("amounts").toObject().value("OB").toDouble(), 987654.00);
+
+    const Run c = runJson(contents, "C");
+    ASSERT_EQ(c.exitCode, 0);
+    EXPECT_EQ(labelsOf(c).value("E1").toString(), QStringLiteral("22187345.12"));
+}
+
+TEST(JsonRun, VerdictFollowsThePrintedDifference)
+{
+    const struct {
+        const char *name;
+        std::map<QString, long long> cents;
+        const char *dif;
+        bool respected;
+    } cases[] = {
+        // The binary residue of 0,01 + 0,04 - 0,05 must not turn a printed 0,00 into a breach.
+        {"residue of cents", {{"E1", 1}, {"E2", 4}, {"S1", 5}}, "0,00", true},
+        {"one cent short", {{"E1", 99999}, {"OB", 100000}}, "-0,01", false},
+        {"S19 drops out of the difference", {{"S19", 5000}}, "0,00", true},
+        {"E18 lowers the revenues", {{"E18", 10000}}, "-100,00", false},
+        {"negative objective", {{"E1", 10000}, {"S1", 50000}, {"OB", -50000}}, "100,00", true},
+    };
+    for (const auto &c : cases) {
+        const Run run = runJson(dataFile(c.cents), "it_IT.UTF-8");
+        ASSERT_EQ(run.exitCode, 0) << c.name;
+        EXPECT_EQ(labelsOf(run).value("S10Dif").toString(), QString::fromLatin1(c.dif)) << c.name;
+        EXPECT_EQ(QJsonDocument::fromJson(run.out).object().value("respected").toBool(), c.respected) << c.name;
+    }
+}
+
+TEST(JsonRun, HeaderTexts)
+{
+    const Run blankStart = runJson(dataFile({}, "COMUNE DI PROVA", "12  ", "", "31/12/2012"), "C");
+    ASSERT_EQ(blankStart.exitCode, 0);
+    EXPECT_EQ(labelsOf(blankStart).value("QRDalAl").toString(), QString());
+    EXPECT_EQ(labelsOf(blankStart).value("QRLabel10").toString(), QStringLiteral("12  "));
+    EXPECT_EQ(labelsOf(blankStart).value("QRLabel185").toString(),
+              QStringLiteral("OBIETTIVO PROGRAMMATICO ANNUALE SALDO FINANZIARIO 12  "));
+
+    const Run noEnd = runJson(dataFile({}, "PROVA", "2012", "01/01/2012", ""), "C");
+    EXPECT_EQ(labelsOf(noEnd).value("QRDalAl").toString(), QStringLiteral("Periodo selezionato: dal 01/01/2012 al "));
+    EXPECT_EQ(labelsOf(noEnd).value("QRComunedi").toString(), QStringLiteral("PROVA"));
+}
+
+TEST(JsonRun, FailuresGoToStandardErrorWithStatusOne)
+{
+    QByteArray blankS6 = dataFile({});
+    QList<QByteArray> lines = blankS6.split('\n');
+    lines[24] = "SPESA   6              \r"; // line 25: S6 with a field of 14 blanks
+    blankS6 = lines.join('\n');
+
+    const struct {
+        const char *name;
+        QByteArray contents;
+        QByteArray err;
+    } cases[] = {
+        {"missing file", QByteArray(), "Non trovo il file KESTRAVO.TXT impossibile proseguire.\n"},
+        {"blank amount", blankS6, "'              ' is not a valid floating point value.\n"},
+        {"header line only", dataFile({}).split('\n').first() + "\n", "'' is not a valid floating point value.\n"},
+        {"decimal full stop under Italian settings", dataFile({}).replace("             0\r\n", "          12.5\r\n"),
+         "'          12.5' is not a valid floating point value.\n"},
+    };
+    for (const auto &c : cases) {
+        const Run run = runJson(c.contents, "it_IT.UTF-8");
+        EXPECT_EQ(run.exitCode, 1) << c.name;
+        EXPECT_TRUE(run.out.isEmpty()) << c.name;
+        EXPECT_EQ(run.err, c.err) << c.name;
+    }
+}
+
+TEST(JsonRun, UsageErrorsExitWithTwo)
+{
+    const Run run = runJson(dataFile({}), "C", {"--frobnicate"});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains("unknown option: --frobnicate"));
+}
