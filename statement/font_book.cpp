@@ -1,0 +1,94 @@
+#include "statement/font_book.h"
+
+#include "statement/font_files.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QtEndian>
+
+namespace monit12 {
+
+namespace {
+
+QRawFont loadFont(const QString &path)
+{
+    if (!QFile::exists(path))
+        throw FontFileError(QStringLiteral("Manca il file di caratteri %1: installare il pacchetto "
+                                           "Debian fonts-liberation")
+                                .arg(path)
+                                .toStdString());
+    QRawFont font(path, 12, QFont::PreferNoHinting);
+    if (!font.isValid())
+        throw FontFileError(
+            QStringLiteral("Il file di caratteri %1 non è leggibile: reinstallare il "
+                           "pacchetto Debian fonts-liberation")
+                .arg(path)
+                .toStdString());
+    // One pixel per design unit and no hinting: advances come back in exact design units.
+    font.setPixelSize(font.unitsPerEm());
+    return font;
+}
+
+qint16 tableInt16(const QByteArray &table, int offset)
+{
+    if (table.size() < offset + 2)
+        return 0;
+    return qFromBigEndian<qint16>(table.constData() + offset);
+}
+
+} // namespace
+
+FontBook::FontBook()
+    : m_regular(loadFont(regularFontPath()))
+    , m_bold(loadFont(boldFontPath()))
+{
+    // Makes the family drawable where the folder is not among fontconfig's folders.
+    QFontDatabase::addApplicationFont(regularFontPath());
+    QFontDatabase::addApplicationFont(boldFontPath());
+}
+
+double FontBook::advanceWidthMm(const QString &text, const FontSpec &spec) const
+{
+    const QRawFont &f = raw(spec);
+    const QList<quint32> glyphs = f.glyphIndexesForString(text);
+    const QList<QPointF> advances = f.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
+    double designUnits = 0;
+    for (const QPointF &a : advances)
+        designUnits += a.x();
+    return designUnits / f.unitsPerEm() * spec.sizePt * kMmPerPt;
+}
+
+QFont FontBook::font(const FontSpec &spec, double pointSize) const
+{
+    QFont f(raw(spec).familyName());
+    f.setPointSizeF(pointSize);
+    f.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+    // Drawn advances must add up as the layout measured them.
+    f.setKerning(false);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    return f;
+}
+
+double FontBook::lineHeightPerEm() const
+{
+    const QByteArray hhea = m_regular.fontTable("hhea");
+    return double(tableInt16(hhea, 4) - tableInt16(hhea, 6)) / m_regular.unitsPerEm();
+}
+
+double FontBook::ascentPerEm() const
+{
+    return double(tableInt16(m_regular.fontTable("hhea"), 4)) / m_regular.unitsPerEm();
+}
+
+bool FontBook::drawsWithOwnFiles() const
+{
+    for (bool bold : { false, true }) {
+        const FontSpec spec { 10, bold };
+        const QRawFont drawn = QRawFont::fromFont(font(spec, spec.sizePt));
+        if (drawn.fontTable("head") != raw(spec).fontTable("head"))
+            return false;
+    }
+    return true;
+}
+
+} // namespace monit12
