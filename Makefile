@@ -49,5 +49,8 @@ bench: deps
 	cmake --build $(BUILD) -j $(JOBS)
 	bench/run $(BUILD)
 
+package: build
+	cmake --build $(BUILD) --target package
+
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)

@@ -37,14 +37,14 @@ QByteArray dataFile(const std::map<QString, long long> &cents, const QByteArray 
     return file;
 }
 
-struct Run
+struct ProcessResult
 {
     int exitCode = -1;
     QByteArray out;
     QByteArray err;
 };
 
-Run runJson(const QByteArray &contents, const QString &locale, const QStringList &extra = {})
+ProcessResult runJson(const QByteArray &contents, const QString &locale, const QStringList &extra = {})
 {
     QTemporaryDir dir;
     if (!contents.isNull()) {
@@ -64,7 +64,7 @@ Run runJson(const QByteArray &contents, const QString &locale, const QStringList
     return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
 }
 
-QJsonObject labelsOf(const Run &run)
+QJsonObject labelsOf(const ProcessResult &run)
 {
     return QJsonDocument::fromJson(run.out).object().value("labels").toObject();
 }
@@ -77,7 +77,7 @@ TEST(JsonRun, SampleFileUnderItalianAndCSettings)
     ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
     const QByteArray contents = sample.readAll();
 
-    const Run it = runJson(contents, "it_IT.UTF-8");
+    const ProcessResult it = runJson(contents, "it_IT.UTF-8");
     ASSERT_EQ(it.exitCode, 0) << it.err.toStdString();
     const QJsonObject labels = labelsOf(it);
     EXPECT_EQ(labels.value("QRComunedi").toString(), QStringLiteral("COMUNE DI CANTÙ"));
@@ -90,12 +90,12 @@ TEST(JsonRun, SampleFileUnderItalianAndCSettings)
     EXPECT_EQ(labels.value("S3Spesefin").toString(), QStringLiteral("33.493.158,09"));
     EXPECT_EQ(labels.value("S10Dif").toString(), QStringLiteral("968.341,53"));
     EXPECT_EQ(labels.value("QRPATTO").toString(), QStringLiteral("Patto rispettato"));
-    EXPECT_EQ(labels.size(), 2 + 3 + 1 + 1 + 17 + 3 + 17 + 6 + 1); // every value label, none else
+    EXPECT_EQ(labels.size(), 2 + 3 + 1 + 17 + 3 + 17 + 6 + 1); // every value label, none else
     const QJsonObject root = QJsonDocument::fromJson(it.out).object();
     EXPECT_TRUE(root.value("respected").toBool());
     EXPECT_DOUBLE_EQ(root.value("amounts").toObject().value("OB").toDouble(), 987654.00);
 
-    const Run c = runJson(contents, "C");
+    const ProcessResult c = runJson(contents, "C");
     ASSERT_EQ(c.exitCode, 0);
     EXPECT_EQ(labelsOf(c).value("E1").toString(), QStringLiteral("22187345.12"));
 }
@@ -116,7 +116,7 @@ TEST(JsonRun, VerdictFollowsThePrintedDifference)
         {"negative objective", {{"E1", 10000}, {"S1", 50000}, {"OB", -50000}}, "100,00", true},
     };
     for (const auto &c : cases) {
-        const Run run = runJson(dataFile(c.cents), "it_IT.UTF-8");
+        const ProcessResult run = runJson(dataFile(c.cents), "it_IT.UTF-8");
         ASSERT_EQ(run.exitCode, 0) << c.name;
         EXPECT_EQ(labelsOf(run).value("S10Dif").toString(), QString::fromLatin1(c.dif)) << c.name;
         EXPECT_EQ(QJsonDocument::fromJson(run.out).object().value("respected").toBool(), c.respected) << c.name;
@@ -125,14 +125,14 @@ TEST(JsonRun, VerdictFollowsThePrintedDifference)
 
 TEST(JsonRun, HeaderTexts)
 {
-    const Run blankStart = runJson(dataFile({}, "COMUNE DI PROVA", "12  ", "", "31/12/2012"), "C");
+    const ProcessResult blankStart = runJson(dataFile({}, "COMUNE DI PROVA", "12  ", "", "31/12/2012"), "C");
     ASSERT_EQ(blankStart.exitCode, 0);
     EXPECT_EQ(labelsOf(blankStart).value("QRDalAl").toString(), QString());
     EXPECT_EQ(labelsOf(blankStart).value("QRLabel10").toString(), QStringLiteral("12  "));
     EXPECT_EQ(labelsOf(blankStart).value("QRLabel185").toString(),
               QStringLiteral("OBIETTIVO PROGRAMMATICO ANNUALE SALDO FINANZIARIO 12  "));
 
-    const Run noEnd = runJson(dataFile({}, "PROVA", "2012", "01/01/2012", ""), "C");
+    const ProcessResult noEnd = runJson(dataFile({}, "PROVA", "2012", "01/01/2012", ""), "C");
     EXPECT_EQ(labelsOf(noEnd).value("QRDalAl").toString(), QStringLiteral("Periodo selezionato: dal 01/01/2012 al "));
     EXPECT_EQ(labelsOf(noEnd).value("QRComunedi").toString(), QStringLiteral("PROVA"));
 }
@@ -156,7 +156,7 @@ TEST(JsonRun, FailuresGoToStandardErrorWithStatusOne)
          "'          12.5' is not a valid floating point value.\n"},
     };
     for (const auto &c : cases) {
-        const Run run = runJson(c.contents, "it_IT.UTF-8");
+        const ProcessResult run = runJson(c.contents, "it_IT.UTF-8");
         EXPECT_EQ(run.exitCode, 1) << c.name;
         EXPECT_TRUE(run.out.isEmpty()) << c.name;
         EXPECT_EQ(run.err, c.err) << c.name;
@@ -165,7 +165,7 @@ TEST(JsonRun, FailuresGoToStandardErrorWithStatusOne)
 
 TEST(JsonRun, UsageErrorsExitWithTwo)
 {
-    const Run run = runJson(dataFile({}), "C", {"--frobnicate"});
+    const ProcessResult run = runJson(dataFile({}), "C", {"--frobnicate"});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.contains("unknown option: --frobnicate"));
 }
