@@ -124,6 +124,9 @@ TEST(Launcher, AnErrorEscapingTheRunShowsTheErrorBoxAndKeepsTheLauncher)
 
 int main(int argc, char **argv)
 {
+    // Listing the tests at build time runs this too, without the test environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("monit12"));
     testing::InitGoogleTest(&argc, argv);
