@@ -100,14 +100,14 @@ void PreviewWindow::connectActions()
 {
     const PreviewActions &a = m_actions;
     // Zooming from code does not always report a change of the preview.
-    auto zoom = [this](void (QPrintPreviewWidget::*change)()) {
-        return [this, change] {
-            (m_view->*change)();
-            updateState();
-        };
-    };
-    connect(a.zoomToFit, &QAction::triggered, this, zoom(&QPrintPreviewWidget::fitInView));
-    connect(a.zoomToWidth, &QAction::triggered, this, zoom(&QPrintPreviewWidget::fitToWidth));
+    connect(a.zoomToFit, &QAction::triggered, this, [this] {
+        m_view->fitInView();
+        updateState();
+    });
+    connect(a.zoomToWidth, &QAction::triggered, this, [this] {
+        m_view->fitToWidth();
+        updateState();
+    });
     connect(a.actualSize, &QAction::triggered, this, [this] {
         m_view->setZoomFactor(1.0);
         updateState();

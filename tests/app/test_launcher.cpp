@@ -85,9 +85,7 @@ TEST(Launcher, MissingFileShowsThePlainMessageAndEndsTheRun)
 TEST(Launcher, DataFilePresentRunsTheStatementOnceThenEnds)
 {
     QTemporaryDir dir;
-    QFile file(dir.filePath("KESTRAVO.TXT"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    ASSERT_TRUE(QFile(dir.filePath("KESTRAVO.TXT")).open(QIODevice::WriteOnly));
     InDirectory in(dir.path());
     int statementRuns = 0;
     TFMenu menu([&](TFMenu &) { ++statementRuns; });
@@ -99,9 +97,7 @@ TEST(Launcher, DataFilePresentRunsTheStatementOnceThenEnds)
 TEST(Launcher, AnErrorEscapingTheRunShowsTheErrorBoxAndKeepsTheLauncher)
 {
     QTemporaryDir dir;
-    QFile file(dir.filePath("KESTRAVO.TXT"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    ASSERT_TRUE(QFile(dir.filePath("KESTRAVO.TXT")).open(QIODevice::WriteOnly));
     InDirectory in(dir.path());
     TFMenu menu([](TFMenu &) { throw std::runtime_error("Out of memory"); });
     DialogSeen seen;
