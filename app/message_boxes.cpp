@@ -23,6 +23,8 @@ namespace {
 void showBox(QWidget *parent, QMessageBox::Icon icon, const QString &text)
 {
     QMessageBox box(icon, QCoreApplication::applicationName(), text, QMessageBox::NoButton, parent);
+    // The text may quote a field of the data file: never read it as markup.
+    box.setTextFormat(Qt::PlainText);
     QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);

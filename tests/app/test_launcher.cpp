@@ -24,6 +24,7 @@ struct DialogSeen
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    Qt::TextFormat format = Qt::AutoText;
     QStringList buttons;
 };
 
@@ -40,6 +41,7 @@ void inspectModalThenPress(DialogSeen &seen, Qt::Key key)
         seen.title = box->windowTitle();
         seen.text = box->text();
         seen.icon = box->icon();
+        seen.format = box->textFormat();
         for (QAbstractButton *b : box->buttons())
             seen.buttons << b->text();
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
@@ -99,7 +101,7 @@ TEST(Launcher, AnErrorEscapingTheRunShowsTheErrorBoxAndKeepsTheLauncher)
     QTemporaryDir dir;
     ASSERT_TRUE(QFile(dir.filePath("KESTRAVO.TXT")).open(QIODevice::WriteOnly));
     InDirectory in(dir.path());
-    TFMenu menu([](TFMenu &) { throw std::runtime_error("Out of memory"); });
+    TFMenu menu([](TFMenu &) { throw std::runtime_error("<b>Out of memory</b>"); });
     DialogSeen seen;
     inspectModalThenPress(seen, Qt::Key_Return);
     bool stillOpen = false;
@@ -113,7 +115,9 @@ TEST(Launcher, AnErrorEscapingTheRunShowsTheErrorBoxAndKeepsTheLauncher)
     });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(seen.shown);
-    EXPECT_EQ(seen.text, QStringLiteral("Out of memory."));
+    // Shown as it stands, not as markup.
+    EXPECT_EQ(seen.text, QStringLiteral("<b>Out of memory</b>."));
+    EXPECT_EQ(seen.format, Qt::PlainText);
     EXPECT_EQ(seen.icon, QMessageBox::Critical);
     EXPECT_TRUE(stillOpen);
 }
