@@ -27,6 +27,30 @@ QColor toColor(Rgb rgb)
     return QColor::fromRgb(QRgb(rgb));
 }
 
+bool contains(const MmRect &outer, const MmRect &inner)
+{
+    constexpr double slack = 1e-6;
+    return outer.left <= inner.left + slack && outer.top <= inner.top + slack
+        && outer.right() >= inner.right() - slack && outer.bottom() >= inner.bottom() - slack;
+}
+
+// A label whose whole box a later opaque element paints over can never show. Leaving it out
+// changes no pixel, and keeps covered texts out of a PDF's text layer, where a reader's
+// search or copy would otherwise find them.
+bool coveredLater(const std::vector<Element> &elements, std::size_t index)
+{
+    const MmRect &box = elements[index].label()->box;
+    for (std::size_t j = index + 1; j < elements.size(); ++j) {
+        const Element &later = elements[j];
+        const TextLabel *label = later.label();
+        if (label && label->transparent)
+            continue;
+        if (contains(label ? label->box : later.shape()->box, box))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 BandPainter::BandPainter(const FontBook &fonts)
@@ -38,11 +62,12 @@ void BandPainter::paint(QPainter &painter, const Band &band, double xMm, double 
 {
     painter.save();
     painter.fillRect(unitsRect(xMm, yMm, band.width, band.height), toColor(band.color));
-    for (const Element &element : band.elements) {
+    for (std::size_t i = 0; i < band.elements.size(); ++i) {
+        const Element &element = band.elements[i];
         if (const Shape *shape = element.shape())
             paintShape(painter, *shape, xMm, yMm);
-        else if (const TextLabel *label = element.label())
-            paintLabel(painter, *label, xMm, yMm);
+        else if (!coveredLater(band.elements, i))
+            paintLabel(painter, *element.label(), xMm, yMm);
     }
     paintFrame(painter, band, xMm, yMm);
     painter.restore();
