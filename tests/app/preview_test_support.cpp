@@ -2,6 +2,7 @@
 
 #include "data/regional_settings.h"
 #include "statement/sheet_recorder.h"
+#include "tests/support/data_file_builder.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -23,14 +24,13 @@ const FontBook &previewFonts()
 
 QByteArray dataFileFor(const QByteArray &municipality)
 {
-    const QByteArray amount = QByteArray("100").rightJustified(14, ' ');
-    QByteArray file = "MON120001" + amount + " " + municipality.leftJustified(100, ' ', true)
-        + " 2012   " + amount + " 01/01/2012 31/12/2012\r\n";
-    for (int k = 2; k <= 19; ++k)
-        file += "ENT" + QByteArray::number(k).rightJustified(6, '0') + amount + "\r\n";
-    for (int k = 1; k <= 19; ++k)
-        file += "SPE" + QByteArray::number(k).rightJustified(6, '0') + amount + "\r\n";
-    return file;
+    // One euro on every line and as the objective: every amount label and total is written.
+    test::Cents cents{{"OB", 100}};
+    for (int k = 1; k <= 19; ++k) {
+        cents[QStringLiteral("E%1").arg(k)] = 100;
+        cents[QStringLiteral("S%1").arg(k)] = 100;
+    }
+    return test::dataFileBytes({cents, municipality, "2012", "01/01/2012", "31/12/2012"});
 }
 
 FilledStatement::FilledStatement(const QByteArray &municipality)

@@ -1,7 +1,7 @@
 # The preview window, printing and report files; the end-to-end run under Xvfb.
 monit12_add_test(test_preview
     SOURCES preview_test_main.cpp preview_test_support.cpp test_report_file.cpp test_preview_window.cpp
-    LIBS monit12_app)
+    LIBS monit12_app monit12_test_support)
 
 add_executable(screen_grab e2e/screen_grab.cpp)
 target_link_libraries(screen_grab PRIVATE Qt6::Gui monit12_warnings)

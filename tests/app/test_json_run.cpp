@@ -1,4 +1,6 @@
 // Runs the built program with --json on small data files, as a user would from a shell.
+#include "tests/support/data_file_builder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -10,31 +12,16 @@
 
 #include <map>
 
+using namespace monit12;
+
 namespace {
 
-QByteArray amountField(long long cents)
-{
-    return QByteArray::number(cents).rightJustified(14, ' ');
-}
-
-// A data file with the given cents per figure ("E1".."E19", "S1".."S19", "OB"); the rest zero.
-QByteArray dataFile(const std::map<QString, long long> &cents, const QByteArray &name = "COMUNE DI PROVA",
+// A data file of the given cents per figure, the year and period of the sample's year.
+QByteArray dataFile(const test::Cents &cents, const QByteArray &name = "COMUNE DI PROVA",
                     const QByteArray &year = "2012", const QByteArray &from = "01/01/2012",
                     const QByteArray &to = "31/12/2012")
 {
-    auto value = [&](const QString &key) {
-        const auto it = cents.find(key);
-        return it == cents.end() ? 0 : it->second;
-    };
-    QByteArray header = "HEADER   " + amountField(value("E1")) + " " + name.leftJustified(100, ' ', true) + " "
-        + year.leftJustified(4, ' ', true) + "   " + amountField(value("OB")) + " " + from.leftJustified(10, ' ', true)
-        + " " + to.leftJustified(10, ' ', true);
-    QByteArray file = header + "\r\n";
-    for (int k = 2; k <= 19; ++k)
-        file += "ENTRATA " + QByteArray::number(k % 10) + amountField(value(QStringLiteral("E%1").arg(k))) + "\r\n";
-    for (int k = 1; k <= 19; ++k)
-        file += "SPESA   " + QByteArray::number(k % 10) + amountField(value(QStringLiteral("S%1").arg(k))) + "\r\n";
-    return file;
+    return test::dataFileBytes({cents, name, year, from, to});
 }
 
 struct ProcessResult
@@ -73,9 +60,7 @@ QJsonObject labelsOf(const ProcessResult &run)
 
 TEST(JsonRun, SampleFileUnderItalianAndCSettings)
 {
-    QFile sample(QStringLiteral(MONIT12_SOURCE_DIR "/examples/KESTRAVO.TXT"));
-    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
-    const QByteArray contents = sample.readAll();
+    const QByteArray contents = test::sampleFileBytes();
 
     const ProcessResult it = runJson(contents, "it_IT.UTF-8");
     ASSERT_EQ(it.exitCode, 0) << it.err.toStdString();
@@ -104,7 +89,7 @@ TEST(JsonRun, VerdictFollowsThePrintedDifference)
 {
     const struct {
         const char *name;
-        std::map<QString, long long> cents;
+        test::Cents cents;
         const char *dif;
         bool respected;
     } cases[] = {
@@ -139,10 +124,8 @@ TEST(JsonRun, HeaderTexts)
 
 TEST(JsonRun, FailuresGoToStandardErrorWithStatusOne)
 {
-    QByteArray blankS6 = dataFile({});
-    QList<QByteArray> lines = blankS6.split('\n');
-    lines[24] = "SPESA   6              \r"; // line 25: S6 with a field of 14 blanks
-    blankS6 = lines.join('\n');
+    // Line 25: S6 with a field of 14 blanks.
+    const QByteArray blankS6 = test::withAmountField(dataFile({}), 25, QByteArray(14, ' '));
 
     const struct {
         const char *name;

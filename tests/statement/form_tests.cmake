@@ -7,4 +7,4 @@ monit12_add_test(test_statement_form
         test_statement_filling.cpp
         test_statement_sheets.cpp
         test_statement_document.cpp
-    LIBS monit12_statement)
+    LIBS monit12_statement monit12_test_support)

@@ -6,6 +6,7 @@
 #include "statement/design_loader.h"
 #include "statement/font_book.h"
 #include "statement/tf_stampa.h"
+#include "tests/support/data_file_builder.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -33,24 +34,11 @@ const FontBook &fonts();
 // Comma for decimals, full stop for thousands.
 Separators italian();
 
-// Cents per figure, keyed "E1".."E19", "S1".."S19" and "OB"; figures not named are zero.
-using Cents = std::map<QString, long long>;
-
-struct DataFileSpec
-{
-    Cents cents;
-    QByteArray name = "COMUNE DI PROVA"; // code page 1252
-    QByteArray year = "2013";
-    QByteArray from = "01/01/2013";
-    QByteArray to = "31/12/2013";
-};
-
-// A well-formed data file of 38 lines, CR LF terminated.
-QByteArray dataFileBytes(const DataFileSpec &spec);
-// The same file with positions 10-23 of one line (counted from 1) replaced by `field`.
-QByteArray withAmountField(const QByteArray &file, int line, const QByteArray &field);
-// examples/KESTRAVO.TXT.
-QByteArray sampleFileBytes();
+using test::Cents;
+using test::DataFileSpec;
+using test::dataFileBytes;
+using test::sampleFileBytes;
+using test::withAmountField;
 
 // The statement form created on a data file in a folder of its own; a null `contents`
 // means no data file at all.
