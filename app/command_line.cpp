@@ -14,18 +14,33 @@ struct ModeOption
 };
 
 constexpr ModeOption kModes[] = {
-    {"--json", RunMode::Json, false}, {"--pdf", RunMode::Pdf, true},
-    {"--png", RunMode::Png, true},    {"--help", RunMode::Help, false},
-    {"-h", RunMode::Help, false},     {"--version", RunMode::Version, false},
+    {"--json", RunMode::Json, false},   {"--pdf", RunMode::Pdf, true},
+    {"--png", RunMode::Png, true},      {"--batch", RunMode::Batch, true},
+    {"--batch-worker", RunMode::BatchWorker, false},
+    {"--help", RunMode::Help, false},   {"-h", RunMode::Help, false},
+    {"--version", RunMode::Version, false},
 };
+
+constexpr int kMaxJobs = 256;
+
+bool isBatch(RunMode mode)
+{
+    return mode == RunMode::Batch || mode == RunMode::BatchWorker;
+}
 
 } // namespace
 
 std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &arguments)
 {
     CommandLine line;
+    // In a batch --png is a switch, not the name of a folder.
+    const bool batch = arguments.contains(QLatin1String("--batch"))
+        || arguments.contains(QLatin1String("--batch-worker"));
     bool modeGiven = false;
     bool dpiGiven = false;
+    bool dataGiven = false;
+    bool outGiven = false;
+    bool jobsGiven = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &arg = arguments[i];
         auto value = [&]() -> std::optional<QString> {
@@ -38,6 +53,7 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
             if (!file || file->isEmpty())
                 return CommandLineError{QStringLiteral("--data needs a file name")};
             line.dataFile = *file;
+            dataGiven = true;
             continue;
         }
         if (arg == QLatin1String("--dpi")) {
@@ -50,6 +66,29 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
             dpiGiven = true;
             continue;
         }
+        if (arg == QLatin1String("--out")) {
+            const auto dir = value();
+            if (!dir || dir->isEmpty())
+                return CommandLineError{QStringLiteral("--out needs a folder name")};
+            line.output = *dir;
+            outGiven = true;
+            continue;
+        }
+        if (arg == QLatin1String("--jobs")) {
+            const auto text = value();
+            bool ok = false;
+            const int jobs = text ? text->toInt(&ok) : 0;
+            if (!ok || jobs < 1 || jobs > kMaxJobs)
+                return CommandLineError{
+                    QStringLiteral("--jobs needs a whole number from 1 to %1").arg(kMaxJobs)};
+            line.jobs = jobs;
+            jobsGiven = true;
+            continue;
+        }
+        if (batch && arg == QLatin1String("--png")) {
+            line.batchPng = true;
+            continue;
+        }
         const ModeOption *mode = nullptr;
         for (const ModeOption &m : kModes)
             if (arg == QLatin1String(m.name))
@@ -57,18 +96,31 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
         if (!mode)
             return CommandLineError{QStringLiteral("unknown option: %1").arg(arg)};
         if (modeGiven)
-            return CommandLineError{QStringLiteral("only one of --json, --pdf, --png may be given")};
+            return CommandLineError{
+                QStringLiteral("only one of --json, --pdf, --png, --batch may be given")};
         modeGiven = true;
         line.mode = mode->mode;
         if (mode->takesValue) {
             const auto out = value();
             if (!out || out->isEmpty())
-                return CommandLineError{QStringLiteral("%1 needs an output name").arg(arg)};
-            line.output = *out;
+                return CommandLineError{QStringLiteral("%1 needs %2")
+                                            .arg(arg, mode->mode == RunMode::Batch
+                                                     ? QStringLiteral("a folder name")
+                                                     : QStringLiteral("an output name"))};
+            (mode->mode == RunMode::Batch ? line.batchInput : line.output) = *out;
         }
     }
-    if (dpiGiven && line.mode != RunMode::Png)
+    if (dpiGiven && line.mode != RunMode::Png && !(isBatch(line.mode) && line.batchPng))
         return CommandLineError{QStringLiteral("--dpi goes with --png")};
+    if (outGiven && line.mode != RunMode::Batch)
+        return CommandLineError{QStringLiteral("--out goes with --batch")};
+    if (jobsGiven && line.mode != RunMode::Batch)
+        return CommandLineError{QStringLiteral("--jobs goes with --batch")};
+    if (dataGiven && isBatch(line.mode))
+        return CommandLineError{
+            QStringLiteral("--batch reads every data file of its folder: no --data")};
+    if (line.mode == RunMode::Batch && !outGiven)
+        return CommandLineError{QStringLiteral("--batch needs --out OUT_DIR")};
     return line;
 }
 
@@ -81,6 +133,10 @@ QString usageText(const QString &programName)
                "                                  write the statement as a two-page PDF/A-1b file\n"
                "       %1 --png DIR [--dpi N] [--data FILE]\n"
                "                                  write DIR/page-1.png and DIR/page-2.png (150 dpi)\n"
+               "       %1 --batch IN_DIR --out OUT_DIR [--jobs N] [--png [--dpi N]]\n"
+               "                                  for every IN_DIR/NAME.TXT (or .txt) write\n"
+               "                                  OUT_DIR/NAME.pdf (--png: OUT_DIR/NAME/page-N.png)\n"
+               "                                  and OUT_DIR/summary.csv, N at a time (one per core)\n"
                "       %1 --help | --version\n")
         .arg(programName);
 }

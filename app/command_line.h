@@ -8,14 +8,19 @@
 
 namespace monit12 {
 
-enum class RunMode { Desktop, Json, Pdf, Png, Help, Version };
+// BatchWorker is the internal mode of the processes that a batch run starts; it is not listed
+// in the usage text.
+enum class RunMode { Desktop, Json, Pdf, Png, Batch, BatchWorker, Help, Version };
 
 struct CommandLine
 {
     RunMode mode = RunMode::Desktop;
     QString dataFile = QStringLiteral("KESTRAVO.TXT");
-    QString output; // --pdf file or --png folder
+    QString output; // --pdf file, --png folder, or the --out folder of --batch
     int dpi = 150;
+    QString batchInput; // the --batch folder of data files
+    int jobs = 0;       // --jobs; 0: one per available core
+    bool batchPng = false; // --batch with --png: PNG sheets instead of PDF files
 };
 
 struct CommandLineError

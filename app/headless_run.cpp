@@ -39,6 +39,9 @@ int runJson(const CommandLine &line, const Separators &separators)
 // A partly filled statement is no statement: on any reading error nothing is written.
 int runExport(int argc, char *argv[], const CommandLine &line, const Separators &separators)
 {
+    // A run that opens no window needs no display, unless the user chose a platform.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     usePrivateFontConfig();
     QGuiApplication application(argc, argv);
     try {

@@ -1,5 +1,7 @@
 // monit12: the monitoring statement of the 2012 domestic stability pact, from KESTRAVO.TXT.
 #include "app/application_title.h"
+#include "app/batch_run.h"
+#include "app/batch_worker.h"
 #include "app/command_line.h"
 #include "app/desktop_run.h"
 #include "app/headless_run.h"
@@ -34,6 +36,10 @@ int main(int argc, char *argv[])
     case RunMode::Version:
         std::printf("%s %s\n", qPrintable(title), MONIT12_VERSION);
         return 0;
+    case RunMode::Batch:
+        return runBatch(argv[0], title, line);
+    case RunMode::BatchWorker:
+        return runBatchWorker(argc, argv, line);
     default:
         return runHeadless(argc, argv, title, line);
     }

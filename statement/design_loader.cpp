@@ -363,7 +363,15 @@ Report loadDesignText(const QString &text, const QString &sourceName)
 
 Report loadDesign(const QString &resourcePath)
 {
-    return readDesignResource(resourcePath).report;
+    // The designs compiled into the program never change during a run: each is read once,
+    // and every statement gets its own copy.
+    static std::mutex mutex;
+    static std::map<QString, Report> loaded;
+    const std::lock_guard lock(mutex);
+    auto it = loaded.find(resourcePath);
+    if (it == loaded.end())
+        it = loaded.emplace(resourcePath, readDesignResource(resourcePath).report).first;
+    return it->second;
 }
 
 } // namespace monit12

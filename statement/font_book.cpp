@@ -45,9 +45,11 @@ FontBook::FontBook()
     // Makes the family drawable where the folder is not among fontconfig's folders.
     QFontDatabase::addApplicationFont(regularFontPath());
     QFontDatabase::addApplicationFont(boldFontPath());
+    for (auto &table : m_latin1Advances)
+        table.fill(-1);
 }
 
-double FontBook::advanceWidthMm(const QString &text, const FontSpec &spec) const
+double FontBook::wholeTextAdvanceMm(const QString &text, const FontSpec &spec) const
 {
     const QRawFont &f = raw(spec);
     const QList<quint32> glyphs = f.glyphIndexesForString(text);
@@ -56,6 +58,42 @@ double FontBook::advanceWidthMm(const QString &text, const FontSpec &spec) const
     for (const QPointF &a : advances)
         designUnits += a.x();
     return designUnits / f.unitsPerEm() * spec.sizePt * kMmPerPt;
+}
+
+double FontBook::designAdvance(QChar c, bool bold) const
+{
+    const char16_t code = c.unicode();
+    double *slot = code < 256 ? &m_latin1Advances[bold][code] : nullptr;
+    if (slot && *slot >= 0)
+        return *slot;
+    QHash<char16_t, double> &others = m_otherAdvances[bold];
+    if (!slot) {
+        const auto it = others.constFind(code);
+        if (it != others.constEnd())
+            return *it;
+    }
+    const QRawFont &f = bold ? m_bold : m_regular;
+    const QList<QPointF> advances
+        = f.advancesForGlyphIndexes(f.glyphIndexesForString(QString(c)), QRawFont::UseDesignMetrics);
+    const double advance = advances.isEmpty() ? 0.0 : advances.front().x();
+    if (slot)
+        *slot = advance;
+    else
+        others.insert(code, advance);
+    return advance;
+}
+
+// The same sum, term by term and in the same order, as measuring the whole text at once.
+double FontBook::advanceWidthMm(const QString &text, const FontSpec &spec) const
+{
+    double designUnits = 0;
+    for (const QChar c : text) {
+        // A surrogate pair is one glyph from two code units: such a text is measured whole.
+        if (c.isSurrogate())
+            return wholeTextAdvanceMm(text, spec);
+        designUnits += designAdvance(c, spec.bold);
+    }
+    return designUnits / raw(spec).unitsPerEm() * spec.sizePt * kMmPerPt;
 }
 
 QFont FontBook::font(const FontSpec &spec, double pointSize) const

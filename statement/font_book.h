@@ -5,7 +5,10 @@
 #include "statement/text_metrics.h"
 
 #include <QFont>
+#include <QHash>
 #include <QRawFont>
+
+#include <array>
 
 #include <stdexcept>
 
@@ -38,9 +41,17 @@ public:
 
 private:
     const QRawFont &raw(const FontSpec &spec) const { return spec.bold ? m_bold : m_regular; }
+    // One character's advance in design units, looked up in the font file once: laying out and
+    // drawing a statement measures the same few characters thousands of times.
+    double designAdvance(QChar c, bool bold) const;
+    double wholeTextAdvanceMm(const QString &text, const FontSpec &spec) const;
 
     QRawFont m_regular;
     QRawFont m_bold;
+    // Per face: the first 256 characters in a table (negative: not looked up yet), others hashed.
+    // Not safe to share between threads.
+    mutable std::array<std::array<double, 256>, 2> m_latin1Advances;
+    mutable std::array<QHash<char16_t, double>, 2> m_otherAdvances;
 };
 
 } // namespace monit12

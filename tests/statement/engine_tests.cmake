@@ -10,3 +10,4 @@ monit12_add_test(test_composite_report
     SOURCES test_composite_report.cpp LIBS monit12_statement)
 monit12_add_test(test_sheet_output
     SOURCES test_sheet_output.cpp ${ENGINE_TEST_SUPPORT} LIBS monit12_statement Qt6::PrintSupport)
+monit12_add_test(test_font_book_cache SOURCES test_font_book_cache.cpp LIBS monit12_statement)
