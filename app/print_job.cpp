@@ -54,21 +54,12 @@ int printRecorded(const RecordedDocument &document, QPrinter &printer, SheetRang
 {
     preparePrinter(printer);
     printer.setPageSize(document.pageSize);
-    QPainter painter;
-    int sent = 0;
-    for (std::size_t i = 0; i < document.sheets.size(); ++i) {
-        if (!range.contains(int(i) + 1))
-            continue;
-        if (sent == 0) {
-            if (!painter.begin(&printer))
-                throw SheetOutputError("Impossibile disegnare sul dispositivo di uscita");
-        } else {
-            printer.newPage();
-        }
-        paintRecordedSheet(painter, document.sheets[i]);
-        ++sent;
-    }
-    return sent;
+    PagedSheets sheets(printer, range);
+    for (const QPicture &sheet : document.sheets)
+        if (QPainter *painter = sheets.beginSheet())
+            paintRecordedSheet(*painter, sheet);
+    sheets.end();
+    return sheets.sheetsSent();
 }
 
 } // namespace monit12

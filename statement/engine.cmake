@@ -11,4 +11,5 @@ target_sources(monit12_statement PRIVATE
     placement_log.cpp
     recorded_document.cpp
     sheet_recorder.cpp
+    paged_sheets.cpp
     paged_device_sink.cpp)

@@ -3,35 +3,16 @@
 #pragma once
 
 #include "statement/band_painter.h"
+#include "statement/paged_sheets.h"
 #include "statement/sheet_sink.h"
 
-#include <QPainter>
-
-#include <stdexcept>
+#include <optional>
 
 class QPagedPaintDevice;
 
 namespace monit12 {
 
 class FontBook;
-
-// The device would not start painting, such as a PDF file that cannot be written.
-class SheetOutputError : public std::runtime_error
-{
-public:
-    using std::runtime_error::runtime_error;
-};
-
-struct SheetRange
-{
-    int first = 0; // 1-based; 0 and 0 for every sheet
-    int last = 0;
-
-    bool contains(int sheet) const
-    {
-        return (first == 0 || sheet >= first) && (last == 0 || sheet <= last);
-    }
-};
 
 class PagedDeviceSink : public SheetSink
 {
@@ -45,15 +26,14 @@ public:
     void endDocument() override;
     void drawBand(const Band &band, double xMm, double yMm) override;
 
-    int sheetsSent() const { return m_sheetsSent; }
+    int sheetsSent() const { return m_sheets ? m_sheets->sheetsSent() : 0; }
 
 private:
     QPagedPaintDevice &m_device;
     BandPainter m_bandPainter;
     SheetRange m_range;
-    QPainter m_painter;
-    int m_sheet = 0;
-    int m_sheetsSent = 0;
+    // Made anew at the start of every pass.
+    std::optional<PagedSheets> m_sheets;
 };
 
 } // namespace monit12
