@@ -9,9 +9,7 @@ namespace monit12 {
 
 void preparePrinter(QPrinter &printer)
 {
-    QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
-    layout.setMode(QPageLayout::FullPageMode);
-    printer.setPageLayout(layout);
+    printer.setPageLayout(fullPageA4());
     printer.setFullPage(true);
     printer.setDuplex(QPrinter::DuplexNone);
     printer.setPaperSource(QPrinter::Auto);

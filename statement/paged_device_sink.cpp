@@ -2,7 +2,6 @@
 
 #include "statement/sheet_transform.h"
 
-#include <QPageLayout>
 #include <QPagedPaintDevice>
 
 namespace monit12 {
@@ -17,9 +16,7 @@ PagedDeviceSink::PagedDeviceSink(QPagedPaintDevice &device, const FontBook &font
 
 void PagedDeviceSink::beginDocument()
 {
-    QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
-    layout.setMode(QPageLayout::FullPageMode);
-    m_device.setPageLayout(layout);
+    m_device.setPageLayout(fullPageA4());
     m_sheets.emplace(m_device, m_range);
 }
 

@@ -4,6 +4,13 @@
 
 namespace monit12 {
 
+QPageLayout fullPageA4()
+{
+    QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+    layout.setMode(QPageLayout::FullPageMode);
+    return layout;
+}
+
 PagedSheets::PagedSheets(QPagedPaintDevice &device, SheetRange range)
     : m_device(device)
     , m_range(range)

@@ -2,6 +2,7 @@
 // sent, sheets outside the page range skipped (a printer does not skip them by itself).
 #pragma once
 
+#include <QPageLayout>
 #include <QPainter>
 
 #include <stdexcept>
@@ -27,6 +28,9 @@ struct SheetRange
         return (first == 0 || sheet >= first) && (last == 0 || sheet <= last);
     }
 };
+
+// A4 portrait without margins, positions counted from the paper's edge.
+QPageLayout fullPageA4();
 
 class PagedSheets
 {
